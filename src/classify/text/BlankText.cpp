@@ -1,0 +1,12 @@
+#include "BlankText.h"
+
+#include <algorithm>
+
+namespace tarnwell {
+
+bool isBlankText(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), isBlankChar);
+}
+
+} // namespace tarnwell
