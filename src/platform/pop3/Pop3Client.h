@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pop3/HeaderEntry.h"
+#include "platform/pop3/Pop3Failure.h"
 
 #include <QList>
 #include <QObject>
@@ -11,20 +12,6 @@
 namespace tarnwell {
 
 class DialUpConnector;
-
-// How a failed call failed. The check run words its message by this kind.
-enum class Pop3FailureKind {
-    None,
-    Network,  // missing settings, resolving, socket and TLS errors, time-out, bad replies
-    Server,   // a "-ERR" reply: the text is the server's reply
-    Canceled, // Cancel() during the call
-};
-
-struct Pop3Failure
-{
-    Pop3FailureKind kind = Pop3FailureKind::None;
-    QString text;
-};
 
 // The POP3 client the mail commands share. Every operation is synchronous for its
 // caller but runs a local event loop while it waits, so the window, the Cancel
@@ -48,7 +35,9 @@ public:
     void setPassword(const QString &password);
     QString password() const;
     void setDefaultPort(quint16 port);       // 110
-    void setTimeOut(int seconds);            // 2400
+    quint16 defaultPort() const;
+    void setTimeOut(int seconds);            // 2400; 0 waits for ever
+    int timeOut() const;
     void setMessageDirectory(const QString &folder);
     QString messageDirectory() const;
     void setKeepConnected(bool keep);
