@@ -1,0 +1,87 @@
+#pragma once
+
+#include "StoredGeneralOptions.h"
+
+#include "accounts/MailboxList.h"
+#include "accounts/MailboxStore.h"
+#include "mail/CheckRun.h"
+#include "mail/MessageListModel.h"
+#include "mail/MessageRowBuilder.h"
+#include "mail/SessionState.h"
+#include "platform/RegionalFormats.h"
+#include "platform/pop3/DialUpConnector.h"
+#include "platform/pop3/Pop3Client.h"
+
+#include <QString>
+#include <QTimer>
+
+namespace tarnwell {
+
+class DataFolder;
+class SettingsStore;
+class UserPrompter;
+
+// Owns, for the whole run, what the main window owns in the engine: the POP3
+// client, the message list, the mailbox list, the timers and the check run. The
+// desktop program and tarnwell-cli build it the same way and hand out references.
+class ApplicationContext
+{
+public:
+    static constexpr int kCheckTickMs = 60000;
+    static constexpr int kSplashTickMs = 1500;
+
+    ApplicationContext(const DataFolder &folder, SettingsStore &settings, UserPrompter &prompter);
+    ~ApplicationContext();
+    ApplicationContext(const ApplicationContext &) = delete;
+    ApplicationContext &operator=(const ApplicationContext &) = delete;
+
+    // The engine part of the main window's creation: message directory, current
+    // folder, the settings read at start, the timers, the dial-up link, the busy
+    // flags, the rule-options file, the current mailbox and the leftover messages.
+    void FormCreate();
+
+    const DataFolder &folder() const { return m_folder; }
+    SettingsStore &settings() { return m_settings; }
+    UserPrompter &prompter() { return m_prompter; }
+    const RegionalFormats &formats() const { return m_formats; }
+    MailboxList &mailboxes() { return m_mailboxes; }
+    MailboxStore &mailboxStore() { return m_mailboxStore; }
+    Pop3Client &client() { return m_client; }
+    MessageListModel &list() { return m_list; }
+    SessionState &state() { return m_state; }
+    const StoredGeneralOptions &options() const { return m_options; }
+    QTimer &checkTick() { return m_checkTick; }
+    QTimer &splashTick() { return m_splashTick; }
+    CheckRun &checkRun() { return m_checkRun; }
+
+    // Links the client to the dial-up connector for any entry but the first ("None").
+    void setDialUpEntry(int entry);
+
+    // Read at start.
+    bool automaticAtStart() const { return m_automaticAtStart; }
+    int dialUpAtStart() const { return m_dialUpAtStart; }
+    const QString &ruleOptionsFile() const { return m_ruleOptionsFile; }
+
+private:
+    const DataFolder &m_folder;
+    SettingsStore &m_settings;
+    UserPrompter &m_prompter;
+    RegionalFormats m_formats;
+    MailboxList m_mailboxes;
+    MailboxStore m_mailboxStore;
+    DialUpConnector m_dialUp; // outlives the client linked to it
+    Pop3Client m_client;
+    MessageListModel m_list;
+    SessionState m_state;
+    StoredGeneralOptions m_options;
+    QTimer m_checkTick;
+    QTimer m_splashTick;
+    MessageRowBuilder m_rows;
+    CheckRun m_checkRun;
+
+    bool m_automaticAtStart = false;
+    int m_dialUpAtStart = 0;
+    QString m_ruleOptionsFile;
+};
+
+} // namespace tarnwell
