@@ -25,11 +25,14 @@ bool DataFile::writeAtomically(const QString &path, QByteArrayView bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+    // QSaveFile::commit() does not notice a failure of its final flush (it would rename a
+    // cut-off file over the old one), so the flush is checked here first.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
-    return file.commit(); // flushes, syncs and renames; discards the temporary file on failure
+    return file.commit(); // syncs and renames
 }
 
 } // namespace tarnwell
