@@ -50,6 +50,7 @@ void ApplicationContext::FormCreate()
 
     m_ruleOptionsFile = m_folder.file(QStringLiteral("tarnwell.ini"));
 
+    m_knownList.LoadUpKnownList(m_folder);
     m_checkRun.GetRemotePOPSettings(m_state.currentMailbox);
     MessageFiles::CleanUpEMLFiles(m_client.messageDirectory());
 }

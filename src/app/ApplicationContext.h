@@ -4,6 +4,7 @@
 
 #include "accounts/MailboxList.h"
 #include "accounts/MailboxStore.h"
+#include "classify/rules/KnownList.h"
 #include "mail/CheckRun.h"
 #include "mail/MessageListModel.h"
 #include "mail/MessageRowBuilder.h"
@@ -22,8 +23,9 @@ class SettingsStore;
 class UserPrompter;
 
 // Owns, for the whole run, what the main window owns in the engine: the POP3
-// client, the message list, the mailbox list, the timers and the check run. The
-// desktop program and tarnwell-cli build it the same way and hand out references.
+// client, the message list, the mailbox list, the blacklist, the timers and the
+// check run. The desktop program and tarnwell-cli build it the same way and hand
+// out references.
 class ApplicationContext
 {
 public:
@@ -37,7 +39,8 @@ public:
 
     // The engine part of the main window's creation: message directory, current
     // folder, the settings read at start, the timers, the dial-up link, the busy
-    // flags, the rule-options file, the current mailbox and the leftover messages.
+    // flags, the rule-options file, the blacklist, the current mailbox and the
+    // leftover messages.
     void FormCreate();
 
     const DataFolder &folder() const { return m_folder; }
@@ -53,6 +56,7 @@ public:
     QTimer &checkTick() { return m_checkTick; }
     QTimer &splashTick() { return m_splashTick; }
     CheckRun &checkRun() { return m_checkRun; }
+    KnownList &knownList() { return m_knownList; }
 
     // Links the client to the dial-up connector for any entry but the first ("None").
     void setDialUpEntry(int entry);
@@ -78,6 +82,7 @@ private:
     QTimer m_splashTick;
     MessageRowBuilder m_rows;
     CheckRun m_checkRun;
+    KnownList m_knownList;
 
     bool m_automaticAtStart = false;
     int m_dialUpAtStart = 0;

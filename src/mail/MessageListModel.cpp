@@ -6,6 +6,13 @@
 
 namespace tarnwell {
 
+namespace {
+constexpr bool isMarkValue(int mark)
+{
+    return mark >= kNoMark && mark <= kLastFriendImage;
+}
+} // namespace
+
 MessageListModel::MessageListModel(QObject *parent) : QAbstractTableModel(parent)
 {
     m_batch.setSingleShot(true);
@@ -15,8 +22,8 @@ MessageListModel::MessageListModel(QObject *parent) : QAbstractTableModel(parent
 
 void MessageListModel::append(MessageRow row)
 {
-    if (!Mark::isValid(row.mark))
-        row.mark = Mark::None;
+    if (!isMarkValue(row.mark))
+        row.mark = kNoMark;
     m_rows.append(std::move(row));
     if (!m_batch.isActive())
         m_batch.start();
@@ -44,7 +51,7 @@ void MessageListModel::clear()
 
 void MessageListModel::setMark(int index, int mark)
 {
-    if (index < 0 || index >= count() || !Mark::isValid(mark))
+    if (index < 0 || index >= count() || !isMarkValue(mark))
         return;
     MessageRow &r = m_rows[index];
     if (r.mark == mark)
@@ -58,7 +65,7 @@ void MessageListModel::setMark(int index, int mark)
 int MessageListModel::markedCount() const
 {
     return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
-                             [](const MessageRow &r) { return Mark::countsAsMarked(r.mark); }));
+                             [](const MessageRow &r) { return isMarkedForDeletion(r.mark); }));
 }
 
 QString MessageListModel::totalCountText() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/Mark.h"
+#include "classify/rules/Mark.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +16,7 @@ struct MessageRow
     QByteArray realName; // the display-name part of "From"
     qint64 size = 0;
     QByteArray date;     // formatted, or the "Date" value as it came
-    int mark = Mark::None;
+    Mark mark = kNoMark;
 };
 
 } // namespace tarnwell

@@ -1,13 +1,13 @@
 #include "StateImages.h"
 
-#include "mail/Mark.h"
+#include "classify/rules/Mark.h"
 
 namespace tarnwell {
 
 void StateImages::load()
 {
     m_images.clear();
-    for (int mark = Mark::Delete; mark <= Mark::LastFriend; ++mark)
+    for (Mark mark = kDeleteMark; mark <= kLastFriendImage; ++mark)
         m_images.append(QIcon(QStringLiteral(":/images/B%1").arg(mark)));
 }
 
