@@ -23,6 +23,8 @@ ApplicationContext::ApplicationContext(const DataFolder &folder, SettingsStore &
       m_checkRun(CheckRun::Parts{m_client, m_list, m_mailboxes, m_mailboxStore, m_state, m_options, m_checkTick,
                                  m_prompter, m_rows})
 {
+    m_client.setDefaultPort(kPop3Port);
+    m_client.setTimeOut(kTimeOutSeconds);
     m_mailboxStore.readServerSettings(m_mailboxes);
 }
 

@@ -31,6 +31,8 @@ class ApplicationContext
 public:
     static constexpr int kCheckTickMs = 60000;
     static constexpr int kSplashTickMs = 1500;
+    static constexpr quint16 kPop3Port = 110;
+    static constexpr int kTimeOutSeconds = 2400;
 
     ApplicationContext(const DataFolder &folder, SettingsStore &settings, UserPrompter &prompter);
     ~ApplicationContext();
