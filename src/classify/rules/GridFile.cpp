@@ -107,7 +107,7 @@ GridFile::Status GridFile::parse(QByteArrayView bytes, RuleTable &table)
     int columns = 0;
     int rows = 0;
     if (firstLine.isEmpty() || !splitPair(firstLine, columns, rows, nullptr) || columns <= 0 || rows <= 0
-        || columns > kMaxColumns || qint64(columns) * rows > kMaxCells)
+        || columns > kMaxColumns || rows > kMaxRows || qint64(columns) * rows > kMaxCells)
         return Status::Corrupt;
 
     RuleTable result(table.kind());

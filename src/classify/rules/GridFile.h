@@ -34,6 +34,7 @@ public:
 
     // Limits that keep a hostile counts line from asking for gigabytes.
     static constexpr int kMaxColumns = 64;
+    static constexpr int kMaxRows = 100000;
     static constexpr qint64 kMaxCells = 1 << 20;
 };
 

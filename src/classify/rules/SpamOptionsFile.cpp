@@ -24,6 +24,8 @@ struct Overloaded : F...
 {
     using F::operator()...;
 };
+template<class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 

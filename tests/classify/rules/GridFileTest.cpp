@@ -106,7 +106,7 @@ TEST(GridFile, RejectsFilesWithoutCounts)
 {
     const QByteArray bad[] = {
         "",          "\r\n6,2\r\n", "0,2\r\n",   "6,0\r\n",     "6\r\n",          "a,b\r\n",   "-6,2\r\n",
-        "6,-2\r\n",  "6,2,3\r\n",   ",\r\n",     "65,1\r\n",    "6,1000000\r\n", "99999999999,1\r\n",
+        "6,-2\r\n",  "6,2,3\r\n",   ",\r\n",     "65,1\r\n",    "6,1000000\r\n", "1,100001\r\n", "99999999999,1\r\n",
         "cw 0,64\r\n",
     };
     for (const QByteArray &bytes : bad) {
@@ -118,6 +118,7 @@ TEST(GridFile, RejectsFilesWithoutCounts)
         EXPECT_EQ(table, before);
     }
     EXPECT_EQ(parsed(" 6 , 2 \r\n").columnCount(), 6);
+    EXPECT_EQ(parsed("10,100000\r\n").rowCount(), 100000);
 }
 
 TEST(GridFile, RejectionMessagesNameThePath)
