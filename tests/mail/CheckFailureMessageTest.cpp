@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace tarnwell {
 
 namespace {
@@ -13,6 +15,11 @@ struct FailureCase
     const char *text;
     const char *message;
 };
+
+void PrintTo(const FailureCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class CheckFailureMessageTest : public ::testing::TestWithParam<FailureCase>
 {

@@ -8,6 +8,8 @@
 
 #include <gmock/gmock.h>
 
+#include <ostream>
+
 namespace tarnwell::test {
 
 namespace {
@@ -105,6 +107,11 @@ struct Precondition
     const char *message;
 };
 
+void PrintTo(const Precondition &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class CheckRunPreconditionTest : public CheckRunFixture, public ::testing::WithParamInterface<Precondition>
 {
 protected:
@@ -201,6 +208,11 @@ struct ChoiceCase
     bool unattended;
     bool asks;
 };
+
+void PrintTo(const ChoiceCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class CheckRunChoiceTest : public CheckRunFixture, public ::testing::WithParamInterface<ChoiceCase>
 {
@@ -368,6 +380,11 @@ struct LeaveCase
     int messages;
     bool leaves;
 };
+
+void PrintTo(const LeaveCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class CheckRunLeaveTest : public CheckRunFixture, public ::testing::WithParamInterface<LeaveCase>
 {

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include <ostream>
+
 namespace tarnwell {
 
 namespace {
@@ -21,6 +23,11 @@ struct RowCase
     QByteArray realName;
     std::optional<QByteArray> date; // none: the formatted date of the test's Date line
 };
+
+void PrintTo(const RowCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class MessageRowBuilderTest : public ::testing::TestWithParam<RowCase>
 {

@@ -14,6 +14,8 @@
 
 #include <gmock/gmock.h>
 
+#include <ostream>
+
 namespace tarnwell::test {
 
 namespace {
@@ -107,6 +109,11 @@ struct KeyCase
     bool confirms;
     int slot;
 };
+
+void PrintTo(const KeyCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class TfrmWhichMailboxKeyTest : public TfrmWhichMailboxTest, public ::testing::WithParamInterface<KeyCase>
 {
