@@ -1,0 +1,51 @@
+#include "SubjectRules.h"
+
+#include "PreparedMessage.h"
+#include "RuleScan.h"
+
+#include "classify/rules/RuleColumns.h"
+#include "classify/rules/RuleTable.h"
+#include "classify/text/BlankText.h"
+
+namespace tarnwell {
+
+SubjectRules::SubjectRules()
+    : m_rules({SubjectColumn::What, SubjectColumn::Matches, SubjectColumn::Case, SubjectColumn::Delete}, &compile)
+{
+}
+
+std::vector<SubjectRules::Row> SubjectRules::compile(const RuleTable &table)
+{
+    std::vector<Row> rows;
+    for (int r = 1; r < table.rowCount() && !isBlankText(table.cell(r, SubjectColumn::What)); ++r) {
+        const Condition condition = table.condition(r);
+        Row row;
+        row.row = r;
+        row.test = TextTest(tableEvaluates(RuleTableKind::Subject, condition) ? condition : Condition::None,
+                            table.cell(r, SubjectColumn::Matches), table.isYes(r, SubjectColumn::Case));
+        row.deletes = table.isYes(r, SubjectColumn::Delete);
+        row.withPattern = isTextCondition(condition);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+CheckOutcome SubjectRules::qMarkThisSubject(RuleTable &table, PreparedMessage &message, ReasonList &reasons)
+{
+    const auto rows = m_rules.rows(table);
+    RuleScan scan(table, reasons);
+    const FoldedText subject = message.subject();
+    for (const Row &row : *rows) {
+        if (!row.test.holds(subject))
+            continue;
+        scan.match(row.row, row.deletes, [&] {
+            return Reason{"Subject", conditionCellText(row.test.condition()).toByteArray(),
+                          row.withPattern ? row.test.pattern() : QByteArray(), row.test.caseSensitive()};
+        });
+        if (scan.stopped())
+            break;
+    }
+    return scan.outcome();
+}
+
+} // namespace tarnwell

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CompiledRules.h"
+#include "TextTest.h"
+
+#include "classify/rules/Mark.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace tarnwell {
+
+class PreparedMessage;
+class ReasonList;
+class RuleTable;
+
+// The white list (qIsInException): the first row that matches accepts the message
+// and chooses its friend image.
+class WhiteList
+{
+public:
+    enum class Form { DomainName, EmailAddress, RealName, Subject, AnyHeader, Field };
+
+    struct Row
+    {
+        int row = 0;
+        Form form = Form::Field;
+        QByteArray what;      // column 0
+        QByteArray fieldName; // Field rows: column 0 without its colon
+        TextTest test;
+        Mark image = kFirstFriendImage;
+    };
+
+    WhiteList();
+    // The friend image of the first matching row, whose hit count rises.
+    std::optional<Mark> qIsInException(RuleTable &gridExcept, PreparedMessage &message, ReasonList &reasons);
+
+    static std::vector<Row> compile(const RuleTable &gridExcept);
+
+private:
+    bool matches(const Row &row, PreparedMessage &message, ReasonList &reasons);
+
+    CompiledRules<Row> m_rules;
+};
+
+} // namespace tarnwell
