@@ -18,10 +18,8 @@ void MarkCommands::btMarkClick(const QList<int> &selectedRows)
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.removeIf([this](int row) { return row < 0 || row >= m_list.count(); });
-    if (rows.isEmpty()) {
+    if (rows.isEmpty())
         NadaSelected();
-        return;
-    }
     for (int row : rows)
         m_list.setMark(row, m_list.mark(row) == kDeleteMark ? kNoMark : kDeleteMark);
     ShowTotalCount();

@@ -28,7 +28,8 @@ public:
     }
 
     // "&Mark msgs": each selected row with the delete mark gets no mark, every other
-    // selected row the delete mark; with nothing selected, NadaSelected.
+    // selected row the delete mark; with nothing selected, NadaSelected. Rows outside
+    // the list are ignored.
     void btMarkClick(const QList<int> &selectedRows);
     // "&Reset all marks": no row keeps a mark.
     void ResetButtonClick();

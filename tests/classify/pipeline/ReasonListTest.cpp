@@ -1,12 +1,19 @@
 #include "classify/pipeline/ReasonList.h"
 
 #include "support/PrintTo.h"
+#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnwell;
 
-TEST(ReasonListTest, CaseSensitiveDeleteSubjectRuleLine)
+namespace {
+class ReasonListTest : public test::HomeTest
+{
+};
+} // namespace
+
+TEST_F(ReasonListTest, CaseSensitiveDeleteSubjectRuleLine)
 {
     ReasonList reasons;
     reasons.setExplanationMode(true);
@@ -18,7 +25,7 @@ TEST(ReasonListTest, CaseSensitiveDeleteSubjectRuleLine)
     EXPECT_EQ(reasons.memoWhy().at(0), expected);
 }
 
-TEST(ReasonListTest, LineForms)
+TEST_F(ReasonListTest, LineForms)
 {
     struct Case
     {
@@ -54,7 +61,7 @@ TEST(ReasonListTest, LineForms)
     }
 }
 
-TEST(ReasonListTest, NothingIsRecordedOutsideExplanationMode)
+TEST_F(ReasonListTest, NothingIsRecordedOutsideExplanationMode)
 {
     ReasonList reasons;
     reasons.whyAdd(true, "Subject", "Contains", "free", false);
@@ -64,7 +71,7 @@ TEST(ReasonListTest, NothingIsRecordedOutsideExplanationMode)
     EXPECT_EQ(reasons.memoWhy(), QList<QByteArray>{"Message from a@b"});
 }
 
-TEST(ReasonListTest, WhiteListWordingEndsWithTheWhiteListReason)
+TEST_F(ReasonListTest, WhiteListWordingEndsWithTheWhiteListReason)
 {
     ReasonList reasons;
     reasons.setExplanationMode(true);

@@ -3,10 +3,17 @@
 #include "classify/text/TextConditions.h"
 
 #include "support/PrintTo.h"
+#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnwell;
+
+namespace {
+class TextTestTest : public test::HomeTest
+{
+};
+} // namespace
 
 namespace {
 
@@ -20,7 +27,7 @@ constexpr Condition kConditions[] = {
 
 // The compiled test must answer exactly what the text conditions answer, for every
 // condition, both case flags and texts chosen around each condition's edges.
-TEST(TextTestTest, AnswersAsTheTextConditions)
+TEST_F(TextTestTest, AnswersAsTheTextConditions)
 {
     const QByteArray longTail = QByteArray(300, 'x') + "end";
     const QList<QByteArray> texts{"",
@@ -64,7 +71,7 @@ TEST(TextTestTest, AnswersAsTheTextConditions)
     }
 }
 
-TEST(TextTestTest, NoneNeverMatches)
+TEST_F(TextTestTest, NoneNeverMatches)
 {
     const TextTest test;
     QByteArray buffer;
