@@ -8,7 +8,9 @@ namespace tarnwell {
 
 namespace {
 constexpr int kPicture = 24;
-constexpr int kMargin = 3;
+constexpr int kMargin = 1;
+// Small enough for three short lines under the picture in a 51-pixel button.
+constexpr int kCaptionPixels = 11;
 } // namespace
 
 PictureButton::PictureButton(const QString &name, const QString &caption, const QString &picture, QSize size,
@@ -22,6 +24,9 @@ PictureButton::PictureButton(const QString &name, const QString &caption, const 
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setIconSize(QSize(kPicture, kPicture));
     setPicture(picture);
+    QFont small = font();
+    small.setPixelSize(kCaptionPixels);
+    setFont(small);
 }
 
 void PictureButton::setPicture(const QString &picture)
@@ -41,10 +46,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     p.drawComplexControl(QStyle::CC_ToolButton, option);
 
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-    const QRect pictureRect((width() - kPicture) / 2, kMargin + 2, kPicture, kPicture);
+    const QRect pictureRect((width() - kPicture) / 2, kMargin + 3, kPicture, kPicture);
     icon().paint(&p, pictureRect, Qt::AlignCenter, mode);
 
-    const QRect textRect(kMargin, pictureRect.bottom() + kMargin, width() - 2 * kMargin,
+    const QRect textRect(kMargin, pictureRect.bottom() + 2 * kMargin + 1, width() - 2 * kMargin,
                          height() - pictureRect.bottom() - 2 * kMargin);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
