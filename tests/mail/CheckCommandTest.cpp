@@ -2,10 +2,13 @@
 
 #include "support/CliRunner.h"
 #include "support/PrintTo.h"
+#include "support/RecordingPrompter.h"
 #include "support/TempHome.h"
 #include "support/pop3/DovecotServer.h"
 #include "support/pop3/TestMessages.h"
 
+#include "classify/rules/RuleColumns.h"
+#include "classify/rules/SpamSettingsFiles.h"
 #include "mail/headers/MailDate.h"
 #include "platform/RegionalFormats.h"
 #include "platform/SettingsStore.h"
@@ -56,6 +59,34 @@ TEST_F(CheckCommandTest, PrintsOneLinePerMessageThenTheTotals)
                             "1\t-1\t" + size2 + "\ttab here\tsender2@example.net\tSender 2\t" + date,
                             "Message Total: 2 Number Marked: 0", ""));
     EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+}
+
+TEST_F(CheckCommandTest, TheClassifierMarksTheRowsAndTheHitCountsAreSaved)
+{
+    mailbox(1, testMessages(3));
+    RuleTables tables;
+    SpamOptions options;
+    tables.gridSubject.setCell(1, SubjectColumn::What, "Contains");
+    tables.gridSubject.setCell(1, SubjectColumn::Matches, "Message 2");
+    tables.gridSubject.setCell(1, SubjectColumn::Case, "No");
+    tables.gridSubject.setCell(1, SubjectColumn::Delete, "Yes");
+    tables.gridSubject.setCell(1, SubjectColumn::Hits, "0");
+    ASSERT_TRUE(Savesettings(tables, options, home.folder()));
+
+    const CliResult result = runCli(home.path(), {"check"});
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QList<QByteArray> lines = result.out.split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines.at(0).startsWith("0\t-1\t")) << lines.at(0).toStdString();
+    EXPECT_TRUE(lines.at(1).startsWith("1\t0\t")) << lines.at(1).toStdString();
+    EXPECT_TRUE(lines.at(2).startsWith("2\t-1\t")) << lines.at(2).toStdString();
+    EXPECT_EQ(lines.at(3), "Message Total: 3 Number Marked: 1");
+
+    RuleTables saved;
+    RecordingPrompter prompter;
+    ASSERT_TRUE(readSettings(saved, options, home.folder(), prompter));
+    EXPECT_NE(saved.gridSubject.cell(1, SubjectColumn::Hits), "0") << "the check counted its hit";
 }
 
 TEST_F(CheckCommandTest, ChecksTheMailboxAskedForOrElseThePreferredOne)
