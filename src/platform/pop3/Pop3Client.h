@@ -19,7 +19,23 @@ class DialUpConnector;
 //
 // The server text chooses the transport: "pop3s://host[:port]" or port 995 is TLS
 // from the first byte, "pop3://host[:port]" is plain text only, a bare "host" or
-// "host:port" upgrades with STLS when the server offers it.
+// "host:port" upgrades with STLS when the server offers it. Certificates must verify
+// against the system's CAs or those of the PEM file named by TARNWELL_CA_FILE.
+//
+// Events: ListHeaders raises OnOpen (when it connects), OnUpdatingInfo, one
+// OnNextInfoUpdated per message in server order as its header arrives, OnClosing and
+// OnClosed (unless KeepConnected), OnInfoUpdated. ExecuteFlagged raises OnOpen (when
+// it connects), OnTransferringData, per flagged entry in index order OnRetrieving,
+// OnUserMessageSave, OnRetrieved and/or OnDeleting, then OnDataTransfered, OnClosing,
+// OnClosed. A failure ends the connection at once (no QUIT, so the server forgets
+// the session's deletions); a cancel raises OnCancel; every failure but a "-ERR"
+// reply raises OnError with its text.
+//
+// ExecuteFlagged in a session other than the listing's finds each flagged entry
+// again by its UIDL (or, without one, by number, size and header) and acts on
+// nothing when one is no longer there as listed.
+//
+// The client must outlive its calls: do not destroy it from an event handler.
 class Pop3Client : public QObject
 {
     Q_OBJECT

@@ -58,6 +58,8 @@ bool Pop3Connection::open(const ServerAddress &address, Pop3Reply &greeting)
         return false;
     }
 
+    // Connecting asks for the greeting, which may come with the connection itself.
+    ++m_outstanding;
     if (address.transport == Pop3Transport::Tls) {
         if (!configureTls())
             return false;
@@ -69,7 +71,6 @@ bool Pop3Connection::open(const ServerAddress &address, Pop3Reply &greeting)
         if (!waitFor([this] { return m_socket.state() == QAbstractSocket::ConnectedState; }))
             return false;
     }
-    ++m_outstanding;
     return receive(Pop3ReplyReader::Shape::Status, greeting);
 }
 

@@ -101,6 +101,27 @@ INSTANTIATE_TEST_SUITE_P(Transports, DovecotTransportTest,
                                            TransportCase{"POP3S", &DovecotServer::tlsServer, true},
                                            TransportCase{"plain only", &DovecotServer::plainOnlyServer, false}));
 
+TEST_F(DovecotClientTest, AHeaderOfSeveralMegabytesComesThroughTls)
+{
+    // Larger than every buffer on the way, so the reading has to hold back and resume.
+    QByteArray big = "Subject: big\r\n";
+    while (big.size() < 3 * 1024 * 1024)
+        big += "X-Filler: " + QByteArray(1000, 'f') + "\r\n";
+    big += "\r\nbody\r\n";
+    const auto bigAccount = dovecot.addUser(dovecot.freshUserName(), QStringLiteral("big"), {big, test::testMessage(2)});
+    client.setUserName(bigAccount.userName);
+    client.setPassword(bigAccount.password);
+    for (const QString &server : {dovecot.tlsServer(), dovecot.plainServer()}) {
+        SCOPED_TRACE(server.toStdString());
+        client.setServer(server);
+        ASSERT_TRUE(client.ListHeaders()) << client.lastFailure().text.toStdString();
+        ASSERT_EQ(client.headers().size(), 2);
+        EXPECT_EQ(client.headers().at(0).size, DovecotServer::wireSize(big));
+        EXPECT_EQ(client.headers().at(0).lines.size(), big.count('\n') - 1) << "every header line and one empty line";
+        EXPECT_EQ(client.headers().at(1).lines, test::testHeaderLines(2));
+    }
+}
+
 TEST_F(DovecotClientTest, AWrongPasswordFailsWithTheServersReply)
 {
     client.setPassword(QStringLiteral("not the password"));

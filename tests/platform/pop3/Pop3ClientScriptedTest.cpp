@@ -1,3 +1,4 @@
+#include "platform/pop3/DialUpConnector.h"
 #include "platform/pop3/Pop3Client.h"
 #include "platform/pop3/Pop3Texts.h"
 
@@ -407,6 +408,66 @@ TEST_F(ScriptedClientTest, AKeptConnectionTheServerEndedIsOpenedAgain)
     ASSERT_TRUE(client.ListHeaders()) << client.lastFailure().text.toStdString();
     EXPECT_EQ(events.events(), listingEvents(3, true));
     EXPECT_EQ(server.connectionCount(), 2);
+}
+
+// A connector whose line is down, as a dial-up line is before it is dialled.
+class DownLine : public DialUpConnector
+{
+public:
+    explicit DownLine(bool dials) : m_dials(dials) {}
+    bool isLineUp() const override { return m_up; }
+    bool dial(QString *error) override
+    {
+        ++dialled;
+        if (!m_dials)
+            return DialUpConnector::dial(error);
+        m_up = true;
+        return true;
+    }
+    void hangUp() override
+    {
+        ++hungUp;
+        m_up = false;
+    }
+    int dialled = 0;
+    int hungUp = 0;
+
+private:
+    bool m_dials;
+    bool m_up = false;
+};
+
+TEST_F(ScriptedClientTest, TheDialUpStandInHasNoEntriesAndCannotDial)
+{
+    DialUpConnector connector;
+    EXPECT_TRUE(connector.entries().isEmpty());
+    EXPECT_TRUE(connector.isLineUp());
+    QString error;
+    connector.setEntry(QStringLiteral("Office"));
+    EXPECT_FALSE(connector.dial(&error));
+    EXPECT_EQ(error, QStringLiteral("Dial-up entry not found: Office"));
+    // With the line up, a linked stand-in changes nothing.
+    client.setDialUp(&connector);
+    EXPECT_TRUE(client.ListHeaders());
+}
+
+TEST_F(ScriptedClientTest, ALineThatCannotBeDialledFailsBeforeConnecting)
+{
+    DownLine line(false);
+    client.setDialUp(&line);
+    EXPECT_FALSE(client.ListHeaders());
+    expectFailure(Pop3FailureKind::Network, QStringLiteral("No dial-up entry is selected"));
+    EXPECT_EQ(server.connectionCount(), 0);
+    EXPECT_EQ(line.dialled, 1);
+}
+
+TEST_F(ScriptedClientTest, ALineDialledForAListingIsHungUpWhenItCloses)
+{
+    DownLine line(true);
+    client.setDialUp(&line);
+    ASSERT_TRUE(client.ListHeaders());
+    EXPECT_EQ(line.dialled, 1);
+    EXPECT_EQ(line.hungUp, 1);
 }
 
 class ExecuteFlaggedTest : public ScriptedClientTest
