@@ -29,6 +29,13 @@ private:
 
 Classifier::Classifier(const Parts &parts) : m_parts(parts) {}
 
+Classifier::Compiled Classifier::compile()
+{
+    RuleTables &tables = m_parts.tables;
+    return {m_whiteList.compiled(tables.gridExcept), m_subjectRules.compiled(tables.gridSubject),
+            m_senderRules.compiled(tables.gridFrom), m_headerRules.compiled(tables.gridHeader)};
+}
+
 void Classifier::MarkForDeletion(int index)
 {
     // A check that waits for the network lets other commands run, and one of them may
@@ -39,38 +46,45 @@ void Classifier::MarkForDeletion(int index)
 
     // The slot is the same for every row of one call: ask once, and only if needed.
     std::optional<int> slot;
-    const HeaderRules::CurrentSlot currentSlot = [&] {
-        if (!slot)
-            slot = m_parts.currentSlot ? m_parts.currentSlot() : 0;
-        return *slot;
-    };
+    Call call{message, compile(), [&] {
+                  if (!slot)
+                      slot = m_parts.currentSlot ? m_parts.currentSlot() : 0;
+                  return *slot;
+              }};
 
     if (index >= 0) {
         if (index < m_parts.messages.messageCount())
-            judge(index, message, currentSlot);
+            judge(index, call);
         return;
     }
     for (int i = 0; i < m_parts.messages.messageCount(); ++i)
-        judge(i, message, currentSlot);
+        judge(i, call);
 }
 
-void Classifier::judge(int index, PreparedMessage &message, const HeaderRules::CurrentSlot &currentSlot)
+void Classifier::judge(int index, Call &call)
 {
+    if (call.waited) {
+        call.compiled = compile();
+        call.waited = false;
+    }
     MessageSource &messages = m_parts.messages;
-    message.reset(messages.message(index));
-    const Mark mark = judgedMark(messages.mark(index), message, currentSlot);
+    call.message.reset(messages.message(index));
+    const Mark mark = judgedMark(messages.mark(index), call);
     // The list may have been emptied while a check waited.
     if (index < messages.messageCount())
         messages.setMark(index, mark);
 }
 
-Mark Classifier::judgedMark(Mark mark, PreparedMessage &message, const HeaderRules::CurrentSlot &currentSlot)
+Mark Classifier::judgedMark(Mark mark, Call &call)
 {
     RuleTables &tables = m_parts.tables;
     const SpamOptions &options = m_parts.options;
+    PreparedMessage &message = call.message;
+    const Compiled &compiled = call.compiled;
     const bool explaining = m_reasons.explanationMode();
 
-    if (const std::optional<Mark> friendImage = m_whiteList.qIsInException(tables.gridExcept, message, m_reasons))
+    if (const std::optional<Mark> friendImage =
+            WhiteList::qIsInException(tables.gridExcept, *compiled.whiteList, message, m_reasons))
         return *friendImage;
 
     if (options.whiteListOnly) {
@@ -90,12 +104,13 @@ Mark Classifier::judgedMark(Mark mark, PreparedMessage &message, const HeaderRul
     };
 
     if (finished(tooBigSmall(message.input().size, options, m_reasons))
-        || finished(m_subjectRules.qMarkThisSubject(tables.gridSubject, message, m_reasons))
-        || finished(m_senderRules.qmarkThisSender(tables.gridFrom, message, m_reasons))
-        || finished(m_headerRules.qMarkThisHeader(tables.gridHeader, message, m_reasons, currentSlot))
-        || finished(optionalCheck(options.asciiOn, m_checks.nonAscii, message))
-        || finished(optionalCheck(options.validDomains, m_checks.unknownDomain, message))
-        || finished(optionalCheck(options.spellOn, m_checks.subjectSpelling, message)))
+        || finished(SubjectRules::qMarkThisSubject(tables.gridSubject, *compiled.subject, message, m_reasons))
+        || finished(SenderRules::qmarkThisSender(tables.gridFrom, *compiled.sender, message, m_reasons))
+        || finished(HeaderRules::qMarkThisHeader(tables.gridHeader, *compiled.header, message, m_reasons,
+                                                 call.currentSlot))
+        || finished(optionalCheck(options.asciiOn, m_checks.nonAscii, call))
+        || finished(optionalCheck(options.validDomains, m_checks.unknownDomain, call))
+        || finished(optionalCheck(options.spellOn, m_checks.subjectSpelling, call)))
         return mark;
 
     if (options.knownSpammers && checkKnownSpammer(m_parts.knownList, message.input().sender, m_reasons).matched
@@ -104,11 +119,12 @@ Mark Classifier::judgedMark(Mark mark, PreparedMessage &message, const HeaderRul
     return mark;
 }
 
-CheckOutcome Classifier::optionalCheck(bool on, MessageCheck *check, PreparedMessage &message)
+CheckOutcome Classifier::optionalCheck(bool on, MessageCheck *check, Call &call)
 {
     if (!on || !check)
         return CheckOutcome::noMatch();
-    return check->check(message, m_reasons);
+    call.waited = call.waited || check->mayWait();
+    return check->check(call.message, m_reasons);
 }
 
 } // namespace tarnwell

@@ -11,6 +11,8 @@
 #include "classify/rules/Mark.h"
 #include "mail/MessageJudge.h"
 
+#include <memory>
+
 namespace tarnwell {
 
 class KnownList;
@@ -50,9 +52,27 @@ public:
     ReasonList &reasons() { return m_reasons; }
 
 private:
-    void judge(int index, PreparedMessage &message, const HeaderRules::CurrentSlot &currentSlot);
-    Mark judgedMark(Mark mark, PreparedMessage &message, const HeaderRules::CurrentSlot &currentSlot);
-    CheckOutcome optionalCheck(bool on, MessageCheck *check, PreparedMessage &message);
+    // The four tables as compiled for one call; made again after a check that waited,
+    // since the rules may have been edited meanwhile.
+    struct Compiled
+    {
+        std::shared_ptr<const WhiteList::Rows> whiteList;
+        std::shared_ptr<const SubjectRules::Rows> subject;
+        std::shared_ptr<const SenderRules::Rows> sender;
+        std::shared_ptr<const HeaderRules::Rows> header;
+    };
+    struct Call
+    {
+        PreparedMessage &message;
+        Compiled compiled;
+        HeaderRules::CurrentSlot currentSlot;
+        bool waited = false;
+    };
+
+    Compiled compile();
+    void judge(int index, Call &call);
+    Mark judgedMark(Mark mark, Call &call);
+    CheckOutcome optionalCheck(bool on, MessageCheck *check, Call &call);
 
     Parts m_parts;
     OptionalChecks m_checks;

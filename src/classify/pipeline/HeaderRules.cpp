@@ -77,12 +77,11 @@ std::vector<HeaderRules::Row> HeaderRules::compile(const RuleTable &table)
     return rows;
 }
 
-CheckOutcome HeaderRules::qMarkThisHeader(RuleTable &table, PreparedMessage &message, ReasonList &reasons,
-                                          const CurrentSlot &currentSlot)
+CheckOutcome HeaderRules::qMarkThisHeader(RuleTable &table, const Rows &rows, PreparedMessage &message,
+                                          ReasonList &reasons, const CurrentSlot &currentSlot)
 {
-    const auto rows = m_rules.rows(table);
     RuleScan scan(table, reasons);
-    for (const Row &row : *rows) {
+    for (const Row &row : rows) {
         switch (row.form) {
         case Form::Recipient:
             if (currentSlot && row.slot == currentSlot())
@@ -150,6 +149,8 @@ void HeaderRules::senderIsRecipient(const Row &row, PreparedMessage &message, Ru
 
 void HeaderRules::text(const Row &row, PreparedMessage &message, RuleScan &scan)
 {
+    if (!row.test.mayOccurIn(message.linePairs()))
+        return;
     for (int line = 0; line < message.examinedLineCount(); ++line) {
         if (!row.test.holds(message.foldedLine(line)))
             continue;

@@ -43,19 +43,23 @@ public:
     // rule is met.
     using CurrentSlot = std::function<int()>;
 
-    HeaderRules();
-    CheckOutcome qMarkThisHeader(RuleTable &gridHeader, PreparedMessage &message, ReasonList &reasons,
-                                 const CurrentSlot &currentSlot);
+    using Rows = std::vector<Row>;
 
-    static std::vector<Row> compile(const RuleTable &gridHeader);
+    HeaderRules();
+    // The table's rows as the check evaluates them, compiled again only after an edit.
+    std::shared_ptr<const Rows> compiled(const RuleTable &gridHeader) { return m_rules.rows(gridHeader); }
+
+    static CheckOutcome qMarkThisHeader(RuleTable &gridHeader, const Rows &rows, PreparedMessage &message,
+                                        ReasonList &reasons, const CurrentSlot &currentSlot);
+    static Rows compile(const RuleTable &gridHeader);
 
     static constexpr const char *kMailBoxTag = " - MailBox #";
 
 private:
-    void recipient(const Row &row, PreparedMessage &message, RuleScan &scan);
-    void replyTo(const Row &row, PreparedMessage &message, RuleScan &scan);
-    void senderIsRecipient(const Row &row, PreparedMessage &message, RuleScan &scan);
-    void text(const Row &row, PreparedMessage &message, RuleScan &scan);
+    static void recipient(const Row &row, PreparedMessage &message, RuleScan &scan);
+    static void replyTo(const Row &row, PreparedMessage &message, RuleScan &scan);
+    static void senderIsRecipient(const Row &row, PreparedMessage &message, RuleScan &scan);
+    static void text(const Row &row, PreparedMessage &message, RuleScan &scan);
 
     CompiledRules<Row> m_rules;
 };

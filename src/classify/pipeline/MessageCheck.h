@@ -17,6 +17,9 @@ class MessageCheck
 public:
     virtual ~MessageCheck() = default;
     virtual CheckOutcome check(PreparedMessage &message, ReasonList &reasons) = 0;
+    // Whether the check runs the event loop while it works (a lookup on the network),
+    // so that other commands, rule edits among them, may run meanwhile.
+    virtual bool mayWait() const { return false; }
 };
 
 // The checks plugged into steps 7, 8 and 9; an absent one never matches.

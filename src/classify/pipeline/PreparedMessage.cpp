@@ -16,6 +16,7 @@ void PreparedMessage::reset(MessageInput input)
     for (Folded *f : {&m_subject, &m_sender, &m_realName, &m_localPart, &m_domain})
         f->ready = false;
     m_linesReady = false;
+    m_pairsReady = false;
     m_fields.clear();
     m_fromReady = m_toReady = false;
 }
@@ -84,6 +85,17 @@ FoldedText PreparedMessage::foldedLine(int index)
     const qsizetype start = m_lineStarts[size_t(index)];
     const qsizetype size = m_lineStarts[size_t(index) + 1] - start;
     return {m_input.headerLines.at(index), QByteArrayView(m_upperLines).sliced(start, size)};
+}
+
+const BigramSet &PreparedMessage::linePairs()
+{
+    if (!m_pairsReady) {
+        m_linePairs.clear();
+        for (int i = 0; i < m_examinedLines; ++i)
+            m_linePairs.addText(foldedLine(i).upper);
+        m_pairsReady = true;
+    }
+    return m_linePairs;
 }
 
 QByteArray PreparedMessage::field(QByteArrayView name)

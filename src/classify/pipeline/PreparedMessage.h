@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BigramSet.h"
 #include "FoldedText.h"
 #include "MessageInput.h"
 
@@ -33,6 +34,8 @@ public:
     int examinedLineCount() const { return m_examinedLines; }
     QByteArrayView line(int index) const { return m_input.headerLines.at(index); }
     FoldedText foldedLine(int index);
+    // The byte pairs of the folded examined lines, each line on its own.
+    const BigramSet &linePairs();
 
     // The value of a header field by its name without the colon ("Reply-to"), as the
     // header field lookup gives it; empty when absent. Looked up once per message.
@@ -58,6 +61,8 @@ private:
     QByteArray m_upperLines;
     std::vector<qsizetype> m_lineStarts;
     bool m_linesReady = false;
+    BigramSet m_linePairs;
+    bool m_pairsReady = false;
     std::vector<std::pair<QByteArray, QByteArray>> m_fields;
     QByteArray m_fromAddress, m_toAddress;
     bool m_fromReady = false, m_toReady = false;

@@ -71,11 +71,11 @@ std::vector<SenderRules::Row> SenderRules::compile(const RuleTable &table)
     return rows;
 }
 
-CheckOutcome SenderRules::qmarkThisSender(RuleTable &table, PreparedMessage &message, ReasonList &reasons)
+CheckOutcome SenderRules::qmarkThisSender(RuleTable &table, const Rows &rows, PreparedMessage &message,
+                                          ReasonList &reasons)
 {
-    const auto rows = m_rules.rows(table);
     RuleScan scan(table, reasons);
-    for (const Row &row : *rows) {
+    for (const Row &row : rows) {
         if (!row.test.canMatch() || !row.test.holds(textOf(row.part, message)))
             continue;
         scan.match(row.row, row.deletes, [&] {

@@ -30,10 +30,15 @@ public:
         bool withPattern = false;
     };
 
-    SenderRules();
-    CheckOutcome qmarkThisSender(RuleTable &gridFrom, PreparedMessage &message, ReasonList &reasons);
+    using Rows = std::vector<Row>;
 
-    static std::vector<Row> compile(const RuleTable &gridFrom);
+    SenderRules();
+    // The table's rows as the check evaluates them, compiled again only after an edit.
+    std::shared_ptr<const Rows> compiled(const RuleTable &gridFrom) { return m_rules.rows(gridFrom); }
+
+    static CheckOutcome qmarkThisSender(RuleTable &gridFrom, const Rows &rows, PreparedMessage &message,
+                                        ReasonList &reasons);
+    static Rows compile(const RuleTable &gridFrom);
 
 private:
     CompiledRules<Row> m_rules;

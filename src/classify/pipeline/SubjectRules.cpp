@@ -30,12 +30,12 @@ std::vector<SubjectRules::Row> SubjectRules::compile(const RuleTable &table)
     return rows;
 }
 
-CheckOutcome SubjectRules::qMarkThisSubject(RuleTable &table, PreparedMessage &message, ReasonList &reasons)
+CheckOutcome SubjectRules::qMarkThisSubject(RuleTable &table, const Rows &rows, PreparedMessage &message,
+                                            ReasonList &reasons)
 {
-    const auto rows = m_rules.rows(table);
     RuleScan scan(table, reasons);
     const FoldedText subject = message.subject();
-    for (const Row &row : *rows) {
+    for (const Row &row : rows) {
         if (!row.test.holds(subject))
             continue;
         scan.match(row.row, row.deletes, [&] {

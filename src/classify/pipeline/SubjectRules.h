@@ -22,10 +22,15 @@ public:
         bool withPattern = false; // the reason names the pattern
     };
 
-    SubjectRules();
-    CheckOutcome qMarkThisSubject(RuleTable &gridSubject, PreparedMessage &message, ReasonList &reasons);
+    using Rows = std::vector<Row>;
 
-    static std::vector<Row> compile(const RuleTable &gridSubject);
+    SubjectRules();
+    // The table's rows as the check evaluates them, compiled again only after an edit.
+    std::shared_ptr<const Rows> compiled(const RuleTable &gridSubject) { return m_rules.rows(gridSubject); }
+
+    static CheckOutcome qMarkThisSubject(RuleTable &gridSubject, const Rows &rows, PreparedMessage &message,
+                                         ReasonList &reasons);
+    static Rows compile(const RuleTable &gridSubject);
 
 private:
     CompiledRules<Row> m_rules;

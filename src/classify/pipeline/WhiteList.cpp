@@ -76,10 +76,10 @@ std::vector<WhiteList::Row> WhiteList::compile(const RuleTable &table)
     return rows;
 }
 
-std::optional<Mark> WhiteList::qIsInException(RuleTable &table, PreparedMessage &message, ReasonList &reasons)
+std::optional<Mark> WhiteList::qIsInException(RuleTable &table, const Rows &rows, PreparedMessage &message,
+                                               ReasonList &reasons)
 {
-    const auto rows = m_rules.rows(table);
-    for (const Row &row : *rows) {
+    for (const Row &row : rows) {
         if (matches(row, message, reasons)) {
             BumpUpGrid(table, row.row, reasons.explanationMode());
             return row.image;
@@ -108,7 +108,7 @@ bool WhiteList::matches(const Row &row, PreparedMessage &message, ReasonList &re
         reasons.whyExcept(row.what, condition, test.caseSensitive(), test.pattern());
         return true;
     case Form::AnyHeader: {
-        if (!test.canMatch())
+        if (!test.canMatch() || !test.mayOccurIn(message.linePairs()))
             return false;
         bool matched = false;
         for (int line = 0; line < message.examinedLineCount(); ++line) {

@@ -32,14 +32,19 @@ public:
         Mark image = kFirstFriendImage;
     };
 
-    WhiteList();
-    // The friend image of the first matching row, whose hit count rises.
-    std::optional<Mark> qIsInException(RuleTable &gridExcept, PreparedMessage &message, ReasonList &reasons);
+    using Rows = std::vector<Row>;
 
-    static std::vector<Row> compile(const RuleTable &gridExcept);
+    WhiteList();
+    // The table's rows as the check evaluates them, compiled again only after an edit.
+    std::shared_ptr<const Rows> compiled(const RuleTable &gridExcept) { return m_rules.rows(gridExcept); }
+
+    // The friend image of the first matching row, whose hit count rises.
+    static std::optional<Mark> qIsInException(RuleTable &gridExcept, const Rows &rows, PreparedMessage &message,
+                                              ReasonList &reasons);
+    static Rows compile(const RuleTable &gridExcept);
 
 private:
-    bool matches(const Row &row, PreparedMessage &message, ReasonList &reasons);
+    static bool matches(const Row &row, PreparedMessage &message, ReasonList &reasons);
 
     CompiledRules<Row> m_rules;
 };

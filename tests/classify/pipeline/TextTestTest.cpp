@@ -1,3 +1,4 @@
+#include "classify/pipeline/BigramSet.h"
 #include "classify/pipeline/TextTest.h"
 
 #include "classify/text/TextConditions.h"
@@ -46,6 +47,11 @@ TEST_F(TextTestTest, AnswersAsTheTextConditions)
                                   "1a",
                                   "a  b   c",
                                   "Caf\xC3\xA9",
+                                  "it's free-ish",
+                                  "freefree free",
+                                  "a\bfree",
+                                  "\bfree",
+                                  "(free)",
                                   "CAF\xC3\x89",
                                   "X-Mailer: Floodgate 4.1",
                                   "Received: from mail.example.com (mail.example.com [192.0.2.1])",
@@ -54,7 +60,8 @@ TEST_F(TextTestTest, AnswersAsTheTextConditions)
                                   QByteArray(256, 'y')};
     const QList<QByteArray> patterns{"",           " ",     "free",           "FREE",  "Free money now",
                                      "make money", "x-mailer: floodgate", "end",   "EXAMPLE.COM",
-                                     "\xC3\xA9",   "\xC3\x89", "12",           QByteArray(255, 'y'), QByteArray(256, 'y')};
+                                     "\xC3\xA9",   "\xC3\x89", "12", "-", "\b", "a\bfree", "fr ee",
+                                     QByteArray(255, 'y'), QByteArray(256, 'y')};
     for (Condition condition : kConditions) {
         for (bool caseSensitive : {false, true}) {
             for (const QByteArray &pattern : patterns) {
@@ -62,9 +69,17 @@ TEST_F(TextTestTest, AnswersAsTheTextConditions)
                 QByteArray buffer;
                 for (const QByteArray &text : texts) {
                     const bool expected = conditionHolds(condition, text, pattern, caseSensitive);
-                    EXPECT_EQ(test.holds(foldInto(text, buffer)), expected)
+                    const FoldedText folded = foldInto(text, buffer);
+                    EXPECT_EQ(test.holds(folded), expected)
                         << "condition " << int(condition) << " case " << caseSensitive << " text '"
                         << text.left(40).toStdString() << "' pattern '" << pattern.left(40).toStdString() << "'";
+                    // The pair filter may pass a text over only when the test fails on it.
+                    BigramSet pairs;
+                    pairs.addText(folded.upper);
+                    if (expected) {
+                        EXPECT_TRUE(test.mayOccurIn(pairs))
+                            << text.left(40).toStdString() << " / " << pattern.left(40).toStdString();
+                    }
                 }
             }
         }
@@ -78,4 +93,19 @@ TEST_F(TextTestTest, NoneNeverMatches)
     EXPECT_FALSE(test.canMatch());
     EXPECT_FALSE(test.holds(foldInto("", buffer)));
     EXPECT_FALSE(test.holds(foldInto("anything", buffer)));
+}
+
+TEST_F(TextTestTest, ThePairFilterPassesOverLinesWithoutThePattern)
+{
+    BigramSet pairs;
+    for (const QByteArray line : {"X-MAILER: THUNDERBIRD 115", "RECEIVED: FROM MX.EXAMPLE.COM"})
+        pairs.addText(line);
+    EXPECT_TRUE(TextTest(Condition::Contains, "x-mailer: thunder", false).mayOccurIn(pairs));
+    EXPECT_TRUE(TextTest(Condition::StartsWith, "Received", true).mayOccurIn(pairs));
+    EXPECT_FALSE(TextTest(Condition::Contains, "X-Mailer: Floodgate", false).mayOccurIn(pairs));
+    // Each line on its own: a pair across the end of one line and the start of the next is not there.
+    EXPECT_FALSE(TextTest(Condition::Contains, "115RECEIVED", false).mayOccurIn(pairs));
+    // Nothing to rule out: short patterns and shape conditions.
+    EXPECT_TRUE(TextTest(Condition::Contains, "q", false).mayOccurIn(pairs));
+    EXPECT_TRUE(TextTest(Condition::IsUppercase, "", false).mayOccurIn(pairs));
 }
