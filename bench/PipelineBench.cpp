@@ -81,23 +81,31 @@ QByteArray markCounts(const MessageListModel &list)
            QByteArray::number(counts[4]);
 }
 
-SpamOptions benchOptions()
+// The header sets listed, rules of the given size, and the classifier over both.
+struct JudgedList
 {
+    JudgedList(bench::PipelineBenchData &data, const QList<HeaderEntry> &sets, const KnownList &known, int rules)
+        : tables(data.ruleTables(rules)), source(list, sets), classifier({source, tables, options, known, [] { return 1; }})
+    {
+        options.largerOn = true;
+        options.largerLimit = 50000;
+        options.largerDeletes = false;
+        fill(list, sets);
+    }
+
+    RuleTables tables;
     SpamOptions options;
-    options.largerOn = true;
-    options.largerLimit = 50000;
-    options.largerDeletes = false;
-    return options;
-}
+    MessageListModel list;
+    MessageListSource source;
+    Classifier classifier;
+};
 
 void judgeTenThousand(bench::PipelineBenchData &data, const QList<HeaderEntry> &sets, const KnownList &known, int rules)
 {
-    RuleTables tables = data.ruleTables(rules);
-    const SpamOptions options = benchOptions();
-    MessageListModel list;
-    fill(list, sets);
-    MessageListSource source(list, sets);
-    Classifier classifier({source, tables, options, known, [] { return 1; }});
+    JudgedList judged(data, sets, known, rules);
+    const RuleTables &tables = judged.tables;
+    MessageListModel &list = judged.list;
+    Classifier &classifier = judged.classifier;
 
     std::printf("%d header sets, %d rules (white list %d, subject %d, sender %d, header %d), blacklist %d\n",
                 int(sets.size()), rules, tables.gridExcept.ruleRowCount(), tables.gridSubject.ruleRowCount(),
@@ -121,12 +129,9 @@ void judgeTenThousand(bench::PipelineBenchData &data, const QList<HeaderEntry> &
 
 void largeList(bench::PipelineBenchData &data, const QList<HeaderEntry> &sets, const KnownList &known, int rules)
 {
-    RuleTables tables = data.ruleTables(rules);
-    const SpamOptions options = benchOptions();
-    MessageListModel list;
-    fill(list, sets);
-    MessageListSource source(list, sets);
-    Classifier classifier({source, tables, options, known, [] { return 1; }});
+    JudgedList judged(data, sets, known, rules);
+    MessageListModel &list = judged.list;
+    Classifier &classifier = judged.classifier;
     test::RecordingPrompter prompter;
     QuietWindow window;
     MarkCommands commands(list, classifier, prompter, window);

@@ -32,8 +32,8 @@ Classifier::Classifier(const Parts &parts) : m_parts(parts) {}
 Classifier::Compiled Classifier::compile()
 {
     RuleTables &tables = m_parts.tables;
-    return {m_whiteList.compiled(tables.gridExcept), m_subjectRules.compiled(tables.gridSubject),
-            m_senderRules.compiled(tables.gridFrom), m_headerRules.compiled(tables.gridHeader)};
+    return {m_whiteList.rows(tables.gridExcept), m_subjectRules.rows(tables.gridSubject),
+            m_senderRules.rows(tables.gridFrom), m_headerRules.rows(tables.gridHeader)};
 }
 
 void Classifier::MarkForDeletion(int index)

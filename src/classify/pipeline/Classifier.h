@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CompiledRules.h"
 #include "HeaderRules.h"
 #include "MessageCheck.h"
 #include "PreparedMessage.h"
@@ -77,10 +78,10 @@ private:
     Parts m_parts;
     OptionalChecks m_checks;
     ReasonList m_reasons;
-    WhiteList m_whiteList;
-    SubjectRules m_subjectRules;
-    SenderRules m_senderRules;
-    HeaderRules m_headerRules;
+    CompiledRules<WhiteList> m_whiteList;
+    CompiledRules<SubjectRules> m_subjectRules;
+    CompiledRules<SenderRules> m_senderRules;
+    CompiledRules<HeaderRules> m_headerRules;
     PreparedMessage m_prepared; // reused by every outermost call
     int m_depth = 0;
 };

@@ -9,31 +9,26 @@ namespace tarnwell {
 
 class RuleTable;
 
-// The rows of one rule table in the form a check evaluates, made again only when a
-// cell that the form depends on has changed. rows() hands out a shared copy, so a
-// judgement keeps its rows even if a nested one (a check that waits for the network
-// runs the event loop) recompiles meanwhile.
-template<typename Row>
+// The rows of one rule table in the form a check evaluates (Check::Row, made by
+// Check::compile from the cells of Check::compiledColumns()), made again only when
+// one of those cells has changed. rows() hands out a shared copy, so a judgement
+// keeps its rows even if a nested one recompiles meanwhile.
+template<typename Check>
 class CompiledRules
 {
 public:
-    using Rows = std::vector<Row>;
-    using Compile = Rows (*)(const RuleTable &);
-
-    CompiledRules(std::vector<int> columns, Compile compile) : m_columns(std::move(columns)), m_compile(compile) {}
+    using Rows = std::vector<typename Check::Row>;
 
     std::shared_ptr<const Rows> rows(const RuleTable &table)
     {
         if (!m_rows || !m_snapshot.isOf(table)) {
-            m_rows = std::make_shared<const Rows>(m_compile(table));
-            m_snapshot = TableSnapshot(table, m_columns);
+            m_rows = std::make_shared<const Rows>(Check::compile(table));
+            m_snapshot = TableSnapshot(table, Check::compiledColumns());
         }
         return m_rows;
     }
 
 private:
-    std::vector<int> m_columns;
-    Compile m_compile;
     TableSnapshot m_snapshot;
     std::shared_ptr<const Rows> m_rows;
 };

@@ -46,15 +46,16 @@ void readRecipient(const QByteArray &cell, HeaderRules::Row &row)
 
 } // namespace
 
-HeaderRules::HeaderRules()
-    : m_rules({HeaderColumn::What, HeaderColumn::Matches, HeaderColumn::Case, HeaderColumn::Delete}, &compile)
+std::vector<int> HeaderRules::compiledColumns()
 {
+    return {HeaderColumn::What, HeaderColumn::Matches, HeaderColumn::Case, HeaderColumn::Delete};
 }
 
 std::vector<HeaderRules::Row> HeaderRules::compile(const RuleTable &table)
 {
     std::vector<Row> rows;
-    for (int r = 1; r < table.rowCount() && !isBlankText(table.cell(r, HeaderColumn::What)); ++r) {
+    const int end = scannedRowsEnd(table);
+    for (int r = 1; r < end; ++r) {
         const QByteArray &what = table.cell(r, HeaderColumn::What);
         const QByteArray &matches = table.cell(r, HeaderColumn::Matches);
         Row row;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CheckOutcome.h"
-#include "CompiledRules.h"
 #include "TextTest.h"
 
 #include <QByteArray>
 
 #include <functional>
+#include <vector>
 
 namespace tarnwell {
 
@@ -45,13 +45,10 @@ public:
 
     using Rows = std::vector<Row>;
 
-    HeaderRules();
-    // The table's rows as the check evaluates them, compiled again only after an edit.
-    std::shared_ptr<const Rows> compiled(const RuleTable &gridHeader) { return m_rules.rows(gridHeader); }
-
     static CheckOutcome qMarkThisHeader(RuleTable &gridHeader, const Rows &rows, PreparedMessage &message,
                                         ReasonList &reasons, const CurrentSlot &currentSlot);
     static Rows compile(const RuleTable &gridHeader);
+    static std::vector<int> compiledColumns();
 
     static constexpr const char *kMailBoxTag = " - MailBox #";
 
@@ -60,8 +57,6 @@ private:
     static void replyTo(const Row &row, PreparedMessage &message, RuleScan &scan);
     static void senderIsRecipient(const Row &row, PreparedMessage &message, RuleScan &scan);
     static void text(const Row &row, PreparedMessage &message, RuleScan &scan);
-
-    CompiledRules<Row> m_rules;
 };
 
 } // namespace tarnwell

@@ -11,6 +11,10 @@ namespace tarnwell {
 
 class RuleTable;
 
+// The rows a scan of a subject, sender or header rule table reaches: from row 1 up
+// to, not including, the first row whose column 1 is blank.
+int scannedRowsEnd(const RuleTable &table);
+
 // What a matching rule row hands to the reason list.
 struct Reason
 {

@@ -5,7 +5,6 @@
 
 #include "classify/rules/RuleColumns.h"
 #include "classify/rules/RuleTable.h"
-#include "classify/text/BlankText.h"
 
 namespace tarnwell {
 
@@ -48,15 +47,16 @@ FoldedText textOf(SenderRules::Part part, PreparedMessage &message)
 
 } // namespace
 
-SenderRules::SenderRules()
-    : m_rules({SenderColumn::What, SenderColumn::Condition, SenderColumn::Matches, SenderColumn::Delete}, &compile)
+std::vector<int> SenderRules::compiledColumns()
 {
+    return {SenderColumn::What, SenderColumn::Condition, SenderColumn::Matches, SenderColumn::Delete};
 }
 
 std::vector<SenderRules::Row> SenderRules::compile(const RuleTable &table)
 {
     std::vector<Row> rows;
-    for (int r = 1; r < table.rowCount() && !isBlankText(table.cell(r, SenderColumn::What)); ++r) {
+    const int end = scannedRowsEnd(table);
+    for (int r = 1; r < end; ++r) {
         const Condition condition = table.condition(r);
         Row row;
         row.row = r;

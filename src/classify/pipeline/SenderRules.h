@@ -1,10 +1,11 @@
 #pragma once
 
 #include "CheckOutcome.h"
-#include "CompiledRules.h"
 #include "TextTest.h"
 
 #include <QByteArray>
+
+#include <vector>
 
 namespace tarnwell {
 
@@ -32,16 +33,10 @@ public:
 
     using Rows = std::vector<Row>;
 
-    SenderRules();
-    // The table's rows as the check evaluates them, compiled again only after an edit.
-    std::shared_ptr<const Rows> compiled(const RuleTable &gridFrom) { return m_rules.rows(gridFrom); }
-
     static CheckOutcome qmarkThisSender(RuleTable &gridFrom, const Rows &rows, PreparedMessage &message,
                                         ReasonList &reasons);
     static Rows compile(const RuleTable &gridFrom);
-
-private:
-    CompiledRules<Row> m_rules;
+    static std::vector<int> compiledColumns();
 };
 
 } // namespace tarnwell

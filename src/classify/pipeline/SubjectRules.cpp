@@ -5,19 +5,19 @@
 
 #include "classify/rules/RuleColumns.h"
 #include "classify/rules/RuleTable.h"
-#include "classify/text/BlankText.h"
 
 namespace tarnwell {
 
-SubjectRules::SubjectRules()
-    : m_rules({SubjectColumn::What, SubjectColumn::Matches, SubjectColumn::Case, SubjectColumn::Delete}, &compile)
+std::vector<int> SubjectRules::compiledColumns()
 {
+    return {SubjectColumn::What, SubjectColumn::Matches, SubjectColumn::Case, SubjectColumn::Delete};
 }
 
 std::vector<SubjectRules::Row> SubjectRules::compile(const RuleTable &table)
 {
     std::vector<Row> rows;
-    for (int r = 1; r < table.rowCount() && !isBlankText(table.cell(r, SubjectColumn::What)); ++r) {
+    const int end = scannedRowsEnd(table);
+    for (int r = 1; r < end; ++r) {
         const Condition condition = table.condition(r);
         Row row;
         row.row = r;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "CheckOutcome.h"
-#include "CompiledRules.h"
 #include "TextTest.h"
+
+#include <vector>
 
 namespace tarnwell {
 
@@ -24,16 +25,10 @@ public:
 
     using Rows = std::vector<Row>;
 
-    SubjectRules();
-    // The table's rows as the check evaluates them, compiled again only after an edit.
-    std::shared_ptr<const Rows> compiled(const RuleTable &gridSubject) { return m_rules.rows(gridSubject); }
-
     static CheckOutcome qMarkThisSubject(RuleTable &gridSubject, const Rows &rows, PreparedMessage &message,
                                          ReasonList &reasons);
     static Rows compile(const RuleTable &gridSubject);
-
-private:
-    CompiledRules<Row> m_rules;
+    static std::vector<int> compiledColumns();
 };
 
 } // namespace tarnwell

@@ -31,11 +31,10 @@ constexpr QByteArrayView kEquals = "Equals";
 
 } // namespace
 
-WhiteList::WhiteList()
-    : m_rules({WhiteListColumn::What, WhiteListColumn::Condition, WhiteListColumn::Matches, WhiteListColumn::Case,
-               WhiteListColumn::ImageNumber},
-              &compile)
+std::vector<int> WhiteList::compiledColumns()
 {
+    return {WhiteListColumn::What, WhiteListColumn::Condition, WhiteListColumn::Matches, WhiteListColumn::Case,
+            WhiteListColumn::ImageNumber};
 }
 
 std::vector<WhiteList::Row> WhiteList::compile(const RuleTable &table)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CompiledRules.h"
 #include "TextTest.h"
 
 #include "classify/rules/Mark.h"
@@ -8,6 +7,7 @@
 #include <QByteArray>
 
 #include <optional>
+#include <vector>
 
 namespace tarnwell {
 
@@ -34,19 +34,14 @@ public:
 
     using Rows = std::vector<Row>;
 
-    WhiteList();
-    // The table's rows as the check evaluates them, compiled again only after an edit.
-    std::shared_ptr<const Rows> compiled(const RuleTable &gridExcept) { return m_rules.rows(gridExcept); }
-
     // The friend image of the first matching row, whose hit count rises.
     static std::optional<Mark> qIsInException(RuleTable &gridExcept, const Rows &rows, PreparedMessage &message,
                                               ReasonList &reasons);
     static Rows compile(const RuleTable &gridExcept);
+    static std::vector<int> compiledColumns();
 
 private:
     static bool matches(const Row &row, PreparedMessage &message, ReasonList &reasons);
-
-    CompiledRules<Row> m_rules;
 };
 
 } // namespace tarnwell
