@@ -22,9 +22,11 @@ std::optional<QString> RecordingPrompter::inputLine(const QString &, const QStri
     m_shown.append({Kind::Information, prompt});
     if (m_inputs.empty())
         return std::nullopt;
-    auto answer = m_inputs.front();
+    const Input answer = m_inputs.front();
     m_inputs.pop_front();
-    return answer;
+    if (!answer.given)
+        return std::nullopt;
+    return answer.text;
 }
 
 QString RecordingPrompter::openFileName(const QString &, const QString &, const QString &)

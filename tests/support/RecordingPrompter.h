@@ -29,7 +29,8 @@ public:
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter) override;
 
     void setNextConfirmation(bool yes) { m_confirmations.push_back(yes); }
-    void setNextInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+    // Nothing stands for a cancelled input box.
+    void setNextInput(const std::optional<QString> &text) { m_inputs.push_back({text.has_value(), text.value_or(QString())}); }
     void setNextFileName(const QString &path) { m_fileNames.push_back(path); }
 
     const QList<Shown> &shown() const { return m_shown; }
@@ -40,7 +41,14 @@ public:
 private:
     QList<Shown> m_shown;
     std::deque<bool> m_confirmations;
-    std::deque<std::optional<QString>> m_inputs;
+    // A plain pair rather than std::optional<QString>: GCC 12 warns falsely about the
+    // optional's copy in release builds.
+    struct Input
+    {
+        bool given;
+        QString text;
+    };
+    std::deque<Input> m_inputs;
     std::deque<QString> m_fileNames;
 };
 
