@@ -1,5 +1,6 @@
 #include "ApplicationContext.h"
 
+#include "classify/rules/SpamSettingsFiles.h"
 #include "mail/MessageFiles.h"
 #include "platform/DataFolder.h"
 #include "platform/SettingsStore.h"
@@ -21,7 +22,9 @@ ApplicationContext::ApplicationContext(const DataFolder &folder, SettingsStore &
       m_options(settings),
       m_rows(m_formats),
       m_checkRun(CheckRun::Parts{m_client, m_list, m_mailboxes, m_mailboxStore, m_state, m_options, m_checkTick,
-                                 m_prompter, m_rows})
+                                 m_prompter, m_rows}),
+      m_source(m_list, m_client.headers()),
+      m_classifier({m_source, m_ruleTables, m_spamOptions, m_knownList, [this] { return m_checkRun.serverToIndex(); }})
 {
     m_client.setDefaultPort(kPop3Port);
     m_client.setTimeOut(kTimeOutSeconds);
@@ -55,6 +58,18 @@ void ApplicationContext::FormCreate()
     m_knownList.LoadUpKnownList(m_folder);
     m_checkRun.GetRemotePOPSettings(m_state.currentMailbox);
     MessageFiles::CleanUpEMLFiles(m_client.messageDirectory());
+}
+
+bool ApplicationContext::readRuleSettings()
+{
+    m_ruleSettingsLoaded = readSettings(m_ruleTables, m_spamOptions, m_folder, m_prompter);
+    return m_ruleSettingsLoaded;
+}
+
+void ApplicationContext::saveRuleTables()
+{
+    if (m_ruleSettingsLoaded)
+        Savesettings(m_ruleTables, m_spamOptions, m_folder);
 }
 
 void ApplicationContext::setDialUpEntry(int entry)

@@ -4,11 +4,16 @@
 
 #include "accounts/MailboxList.h"
 #include "accounts/MailboxStore.h"
+#include "classify/pipeline/Classifier.h"
 #include "classify/rules/KnownList.h"
+#include "classify/rules/RuleTables.h"
+#include "classify/rules/SpamOptions.h"
 #include "mail/CheckRun.h"
 #include "mail/MessageListModel.h"
 #include "mail/MessageRowBuilder.h"
+#include "mail/RuleTablesSaver.h"
 #include "mail/SessionState.h"
+#include "mail/marks/MessageListSource.h"
 #include "platform/RegionalFormats.h"
 #include "platform/pop3/DialUpConnector.h"
 #include "platform/pop3/Pop3Client.h"
@@ -23,10 +28,11 @@ class SettingsStore;
 class UserPrompter;
 
 // Owns, for the whole run, what the main window owns in the engine: the POP3
-// client, the message list, the mailbox list, the blacklist, the timers and the
-// check run. The desktop program and tarnwell-cli build it the same way and hand
-// out references.
-class ApplicationContext
+// client, the message list, the mailbox list, the blacklist, the rule tables and
+// spam options with the classifier that judges by them, the timers and the check
+// run. The desktop program and tarnwell-cli build it the same way and hand out
+// references. As the check run's rule-table port it writes the rule files.
+class ApplicationContext final : public RuleTablesSaver
 {
 public:
     static constexpr int kCheckTickMs = 60000;
@@ -35,7 +41,7 @@ public:
     static constexpr int kTimeOutSeconds = 2400;
 
     ApplicationContext(const DataFolder &folder, SettingsStore &settings, UserPrompter &prompter);
-    ~ApplicationContext();
+    ~ApplicationContext() override;
     ApplicationContext(const ApplicationContext &) = delete;
     ApplicationContext &operator=(const ApplicationContext &) = delete;
 
@@ -59,6 +65,19 @@ public:
     QTimer &splashTick() { return m_splashTick; }
     CheckRun &checkRun() { return m_checkRun; }
     KnownList &knownList() { return m_knownList; }
+    // The working copy of the rule tables and spam options, and the classifier.
+    RuleTables &ruleTables() { return m_ruleTables; }
+    SpamOptions &spamOptions() { return m_spamOptions; }
+    Classifier &classifier() { return m_classifier; }
+
+    // Loads the working copy from the rule files and the spam options file, once at
+    // start; a corrupt file is reported through the prompter. False when it stopped.
+    bool readRuleSettings();
+    // RuleTablesSaver: writes the working copy with its hit counts and counters at
+    // the end of a check. Not after a load that stopped at a corrupt file: the
+    // tables it never reached are empty here, and writing them would wipe the
+    // user's good rule files.
+    void saveRuleTables() override;
 
     // Links the client to the dial-up connector for any entry but the first ("None").
     void setDialUpEntry(int entry);
@@ -85,6 +104,11 @@ private:
     MessageRowBuilder m_rows;
     CheckRun m_checkRun;
     KnownList m_knownList;
+    RuleTables m_ruleTables;
+    SpamOptions m_spamOptions;
+    MessageListSource m_source;
+    Classifier m_classifier;
+    bool m_ruleSettingsLoaded = true;
 
     bool m_automaticAtStart = false;
     int m_dialUpAtStart = 0;

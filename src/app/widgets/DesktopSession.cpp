@@ -57,10 +57,15 @@ bool DesktopSession::start()
     m_picker = std::make_unique<WidgetMailboxPicker>(m_prompter, m_main.get());
 
     m_main->attachGeneralSettings(m_general.get());
+    // Loaded where the spam settings dialog is made at start; it keeps the working
+    // copy for the whole run.
+    m_context->readRuleSettings();
     CheckRunPorts ports;
     ports.window = m_main.get();
     ports.progress = m_progress.get();
     ports.picker = m_picker.get();
+    ports.judge = &m_context->classifier();
+    ports.ruleTables = m_context.get();
     checkRun.attach(ports);
     QObject::connect(m_progress.get(), &TfrmRetrieving::cancelRequested, m_main.get(),
                      [&checkRun] { checkRun.cancelOperation(); });

@@ -1,10 +1,17 @@
 #include "MessageListView.h"
 
+#include "MessageListMenu.h"
+
 #include "mail/MessageListModel.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace tarnwell {
 
@@ -66,6 +73,7 @@ MessageListView::MessageListView(QWidget *parent) : QTreeView(parent)
     setFont(listFont);
 
     setItemDelegate(new StateImageDelegate(m_images, this));
+    m_menu = new MessageListMenu(this);
 }
 
 void MessageListView::setMessageModel(MessageListModel *model)
@@ -77,6 +85,30 @@ void MessageListView::scrollDownStep()
 {
     QScrollBar *bar = verticalScrollBar();
     bar->setValue(bar->value() + kScrollStep);
+}
+
+QList<int> MessageListView::selectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void MessageListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->popup(event->globalPos());
+    event->accept();
+}
+
+void MessageListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClickedList();
 }
 
 } // namespace tarnwell

@@ -37,7 +37,11 @@ const QString kHelpError = QStringLiteral("Unable to open help file - tarnwell.h
 } // namespace
 
 TfrmMain::TfrmMain(ApplicationContext &context, UserPrompter &prompter, TfrmSplash *splash, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_prompter(prompter), m_splash(splash)
+    : QMainWindow(parent),
+      m_context(context),
+      m_prompter(prompter),
+      m_splash(splash),
+      m_marks(context.list(), context.classifier(), prompter, *this)
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("Tarnwell"));
@@ -67,6 +71,10 @@ TfrmMain::TfrmMain(ApplicationContext &context, UserPrompter &prompter, TfrmSpla
     connect(m_buttons->btList(), &QToolButton::clicked, this, &TfrmMain::btListClick);
     connect(m_buttons->btOptions(), &QToolButton::clicked, this, &TfrmMain::btOptionsClick);
     connect(m_buttons->btExit(), &QToolButton::clicked, this, &TfrmMain::btExitClick);
+    connect(m_buttons->btMark(), &QToolButton::clicked, this, &TfrmMain::btMarkClick);
+    connect(m_buttons->btResetAll(), &QToolButton::clicked, this, &TfrmMain::ResetButtonClick);
+    connect(m_buttons->btRemark(), &QToolButton::clicked, this, &TfrmMain::btRemarkClick);
+    connect(m_listView, &MessageListView::doubleClickedList, this, &TfrmMain::btMarkClick);
     connect(m_dropDown, &SettingsDropDown::generalClicked, this, &TfrmMain::btGeneralClick);
     connect(m_dropDown, &SettingsDropDown::helpClicked, this, &TfrmMain::btHelpClick);
 
@@ -174,8 +182,17 @@ void TfrmMain::keyReleaseEvent(QKeyEvent *event)
     case Qt::Key_X:
         btExitClick();
         break;
+    case Qt::Key_M:
+        btMarkClick();
+        break;
+    case Qt::Key_R:
+        ResetButtonClick();
+        break;
+    case Qt::Key_A:
+        btRemarkClick();
+        break;
     default:
-        // M, D, L, R and A arrive with marking, deletion and launching.
+        // D and L arrive with deletion and launching.
         QMainWindow::keyReleaseEvent(event);
         return;
     }
@@ -251,6 +268,21 @@ void TfrmMain::btHelpClick()
         m_context.checkTick().start();
 }
 
+void TfrmMain::btMarkClick()
+{
+    m_marks.btMarkClick(m_listView->selectedRows());
+}
+
+void TfrmMain::ResetButtonClick()
+{
+    m_marks.ResetButtonClick();
+}
+
+void TfrmMain::btRemarkClick()
+{
+    m_marks.btRemarkClick();
+}
+
 void TfrmMain::UpdateAutomaticCaptions(bool automatic, int minutes)
 {
     const QString caption = automaticCaption(automatic, minutes);
@@ -278,6 +310,11 @@ bool TfrmMain::isShown() const
 void TfrmMain::showStatus(const QString &text)
 {
     m_status2->setText(text);
+}
+
+void TfrmMain::stopAlarm()
+{
+    // The alarm of the automatic check is not there yet: nothing plays.
 }
 
 void TfrmMain::disableAllButtons()

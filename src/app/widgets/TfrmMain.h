@@ -1,6 +1,8 @@
 #pragma once
 
 #include "mail/CheckRunWindow.h"
+#include "mail/marks/MarkCommands.h"
+#include "mail/marks/MarkCommandsWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,9 +21,9 @@ class TrayMenu;
 class UserPrompter;
 
 // The main window. It shows the list and the buttons and hands every command to
-// the object that carries it out (the check run, the dialogs); the engine state
-// lives in the application context.
-class TfrmMain : public QMainWindow, public CheckRunWindow
+// the object that carries it out (the check run, the mark commands, the dialogs);
+// the engine state lives in the application context.
+class TfrmMain : public QMainWindow, public CheckRunWindow, public MarkCommandsWindow
 {
     Q_OBJECT
 public:
@@ -45,13 +47,20 @@ public:
     void exitFromTrayMenu();
     void btGeneralClick();
     void btHelpClick();
+    // The list's mark commands: "&Mark msgs" (also double click and key M) on the
+    // selected rows, "&Reset all marks" (key R), "&Auto mark msgs" (key A).
+    void btMarkClick();
+    void ResetButtonClick();
+    void btRemarkClick();
+    MarkCommands &markCommands() { return m_marks; }
     void UpdateAutomaticCaptions(bool automatic, int minutes);
     // Another copy of the program was started.
     void bringForward();
 
-    // CheckRunWindow
+    // CheckRunWindow and MarkCommandsWindow
     bool isShown() const override;
     void showStatus(const QString &text) override;
+    void stopAlarm() override;
     void disableAllButtons() override;
     void enableAllButtons() override;
     void showExitAsCancel(bool cancel) override;
@@ -90,6 +99,7 @@ private:
     SettingsDropDown *m_dropDown = nullptr;
     QLabel *m_status1 = nullptr;
     QLabel *m_status2 = nullptr;
+    MarkCommands m_marks;
     bool m_exitIsCancel = false;
     bool m_shownBefore = false;
 };
