@@ -1,37 +1,27 @@
 #include "CliCheckSession.h"
 
-#include "classify/rules/SpamSettingsFiles.h"
-
 namespace tarnwell {
 
 CliCheckSession::CliCheckSession(CliContext &context)
-    : m_context(context),
-      m_app(context.folder, context.settings, context.prompter),
-      m_source(m_app.list(), m_app.client().headers()),
-      m_classifier({m_source, m_tables, m_options, m_app.knownList(), [this] { return m_app.checkRun().serverToIndex(); }})
+    : m_app(context.folder, context.settings, context.prompter)
 {
 }
 
 CheckRun::Outcome CliCheckSession::check(std::optional<int> mailbox, RuleFiles ruleFiles)
 {
     m_app.FormCreate();
-    readSettings(m_tables, m_options, m_context.folder, m_context.prompter);
+    m_app.readRuleSettings();
 
     CheckRunPorts ports;
     ports.window = this;
-    ports.judge = &m_classifier;
-    ports.ruleTables = ruleFiles == RuleFiles::Save ? this : nullptr;
+    ports.judge = &m_app.classifier();
+    ports.ruleTables = ruleFiles == RuleFiles::Save ? &m_app : nullptr;
     m_app.checkRun().attach(ports);
 
     // Nobody is there to answer: the run is unattended.
     m_app.state().unattendedCheck = true;
     m_app.state().currentMailbox = mailbox.value_or(m_app.mailboxes().which());
     return m_app.checkRun().btListClick(CheckRun::MailboxChoice::KeepCurrent);
-}
-
-void CliCheckSession::saveRuleTables()
-{
-    Savesettings(m_tables, m_options, m_context.folder);
 }
 
 bool CliCheckSession::takeMailboxOption(QStringList &arguments, std::optional<int> &mailbox)

@@ -3,13 +3,8 @@
 #include "CliCommand.h"
 
 #include "app/ApplicationContext.h"
-#include "classify/pipeline/Classifier.h"
-#include "classify/rules/RuleTables.h"
-#include "classify/rules/SpamOptions.h"
 #include "mail/CheckRun.h"
 #include "mail/CheckRunWindow.h"
-#include "mail/RuleTablesSaver.h"
-#include "mail/marks/MessageListSource.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +17,7 @@ namespace tarnwell {
 // a window, unattended (no dialogs), with the rule tables and spam options read from
 // the data folder and the classifier judging each arriving row and then all rows.
 // It stands where the main window would: never shown, keeping the last status text.
-class CliCheckSession final : private CheckRunWindow, private RuleTablesSaver
+class CliCheckSession final : private CheckRunWindow
 {
 public:
     // Whether the end of the check writes the rule tables with their new hit counts,
@@ -35,7 +30,7 @@ public:
     CheckRun::Outcome check(std::optional<int> mailbox, RuleFiles ruleFiles);
 
     ApplicationContext &app() { return m_app; }
-    Classifier &classifier() { return m_classifier; }
+    Classifier &classifier() { return m_app.classifier(); }
     const QString &status() const { return m_status; }
 
     // Takes "--mailbox N" off the front of the arguments. False when it is there but
@@ -53,15 +48,8 @@ private:
     void scrollListDown() override {}
     void openGeneralSettings() override {}
     void leaveAfterEmptyCheck() override {}
-    // RuleTablesSaver
-    void saveRuleTables() override;
 
-    CliContext &m_context;
     ApplicationContext m_app;
-    RuleTables m_tables;
-    SpamOptions m_options;
-    MessageListSource m_source;
-    Classifier m_classifier;
     QString m_status;
 };
 
