@@ -114,6 +114,7 @@ CheckRun::Outcome CheckRun::DoListClick(MailboxChoice choice)
     goBusy();
 
     QString message;
+    m_quiet = false;
     {
         FlagGuard listing(m_listing);
         m_reporter.setActive(true);
@@ -203,7 +204,7 @@ QString CheckRun::failed()
 {
     Pop3Client &client = m_parts.client;
     const QString message = CheckFailureMessage(client.lastFailure(), client.server(), client.userName());
-    const bool interactive = isInteractive();
+    const bool interactive = isInteractive() && !m_quiet;
     if (client.IsConnected())
         client.Disconnect();
     if (interactive) {
@@ -256,6 +257,12 @@ void CheckRun::listingDone()
     m_ports.window->enableAllButtons();
     if (m_ports.progress)
         m_ports.progress->hideDisplay();
+}
+
+void CheckRun::endQuietly()
+{
+    if (m_listing)
+        m_quiet = true;
 }
 
 void CheckRun::cancelOperation()

@@ -84,6 +84,8 @@ public:
 
     // Exit-as-Cancel and the progress dialog's "Click to cancel".
     void cancelOperation();
+    // The program is ending: a listing still running fails without a message box.
+    void endQuietly();
 
     // Loads the slot's server, user name and password into the client; false when
     // nothing was loaded (a slot outside 1..12, or the call that writes the
@@ -109,6 +111,7 @@ private:
     std::function<void()> m_beforePasswordWarning;
     bool m_running = false;
     bool m_listing = false;
+    bool m_quiet = false;
 };
 
 } // namespace tarnwell

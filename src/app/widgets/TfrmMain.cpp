@@ -156,6 +156,8 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::FormCloseQuery()
 {
+    // Closing ends a running check too; nobody is left to read why it stopped.
+    m_context.checkRun().endQuietly();
     if (m_context.client().IsConnected())
         m_context.client().Disconnect();
     WindowLayout layout;

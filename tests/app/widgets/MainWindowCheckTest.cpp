@@ -16,6 +16,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 namespace tarnwell::test {
 
 namespace {
@@ -168,9 +170,8 @@ TEST_F(MainWindowCheckTest, AnUnresolvableHostShowsThePopServerMessage)
                     "specified.  Go to the General Settings screen to correct the POP server.")));
 }
 
-// Cancel while the listing stalls after the first message: from the exit button,
-// which reads "Cancel" then, or from the progress dialog.
-class MainWindowCancelTest : public MainWindowFixture, public ::testing::WithParamInterface<bool>
+// A mailbox whose listing stalls after the first message.
+class MainWindowStallTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
@@ -183,6 +184,20 @@ protected:
     }
 
     ScriptedPop3Server scripted;
+
+    // Runs `then` shortly after the first header is in, while the listing waits.
+    void afterFirstHeader(std::function<void()> then)
+    {
+        QObject::connect(&context().client(), &Pop3Client::OnNextInfoUpdated, &window(), [this, then](int index) {
+            if (index == 0)
+                QTimer::singleShot(100, &window(), then);
+        });
+    }
+};
+
+// Cancel from the exit button, which reads "Cancel" then, or from the progress dialog.
+class MainWindowCancelTest : public MainWindowStallTest, public ::testing::WithParamInterface<bool>
+{
 };
 
 TEST_P(MainWindowCancelTest, EmptiesTheListAndShowsThatItWasCanceled)
@@ -190,18 +205,14 @@ TEST_P(MainWindowCancelTest, EmptiesTheListAndShowsThatItWasCanceled)
     const bool fromExitButton = GetParam();
     start();
     int rowsBeforeCancel = -1;
-    QObject::connect(&context().client(), &Pop3Client::OnNextInfoUpdated, &window(), [&](int index) {
-        if (index != 0)
-            return;
-        QTimer::singleShot(100, &window(), [&] {
-            rowsBeforeCancel = context().list().count();
-            if (fromExitButton) {
-                EXPECT_EQ(buttons().btExit()->text(), QStringLiteral("Cancel"));
-                QTest::mouseClick(buttons().btExit(), Qt::LeftButton);
-            } else {
-                QTest::mouseClick(session->progress().cancelButton(), Qt::LeftButton);
-            }
-        });
+    afterFirstHeader([&] {
+        rowsBeforeCancel = context().list().count();
+        if (fromExitButton) {
+            EXPECT_EQ(buttons().btExit()->text(), QStringLiteral("Cancel"));
+            QTest::mouseClick(buttons().btExit(), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(session->progress().cancelButton(), Qt::LeftButton);
+        }
     });
 
     window().btListClick();
@@ -217,6 +228,19 @@ TEST_P(MainWindowCancelTest, EmptiesTheListAndShowsThatItWasCanceled)
 
 INSTANTIATE_TEST_SUITE_P(Routes, MainWindowCancelTest, ::testing::Values(true, false),
                          [](const auto &info) { return info.param ? "ExitButton" : "ProgressDialog"; });
+
+TEST_F(MainWindowStallTest, ClosingTheWindowDuringACheckEndsItWithoutAMessage)
+{
+    start();
+    afterFirstHeader([&] { window().close(); });
+
+    window().btListClick();
+
+    EXPECT_THAT(prompter.texts(), IsEmpty());
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(session->progress().isVisible());
+    EXPECT_FALSE(context().client().IsConnected());
+}
 
 TEST_F(MainWindowCheckTest, AnEmptyManualCheckWithExitAfterCheckingClosesTheWindow)
 {
