@@ -25,19 +25,11 @@ using ::testing::HasSubstr;
 class CheckCommandTest : public HomeTest
 {
 protected:
-    DovecotServer &dovecot()
-    {
-        DovecotServer &server = DovecotServer::shared();
-        EXPECT_TRUE(server.isRunning()) << server.errorText().toStdString();
-        return server;
-    }
+    DovecotServer &dovecot() { return runningDovecot(); }
 
     Pop3Account mailbox(int slot, const QList<QByteArray> &messages, const QString &password = QStringLiteral("pw"))
     {
-        const Pop3Account account =
-            dovecot().addUser(dovecot().freshUserName(QStringLiteral("cli")), QStringLiteral("pw"), messages);
-        storeMailbox(*home.settings(), slot, dovecot().plainServer(), account.userName, password);
-        return account;
+        return storeDovecotMailbox(*home.settings(), slot, messages, QStringLiteral("cli"), password);
     }
 };
 

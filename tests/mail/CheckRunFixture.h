@@ -40,19 +40,12 @@ class CheckRunFixture : public HomeTest
 protected:
     CheckRunFixture() { run.attach(ports.all()); }
 
-    DovecotServer &dovecot()
-    {
-        DovecotServer &server = DovecotServer::shared();
-        EXPECT_TRUE(server.isRunning()) << server.errorText().toStdString();
-        return server;
-    }
+    DovecotServer &dovecot() { return runningDovecot(); }
 
     // A new dovecot user with these messages, stored as mailbox `slot`.
     Pop3Account mailboxWith(int slot, const QList<QByteArray> &messages, const QString &password = QStringLiteral("pw"))
     {
-        Pop3Account account = dovecot().addUser(dovecot().freshUserName(QStringLiteral("check")),
-                                                QStringLiteral("pw"), messages);
-        storeMailbox(*store, slot, dovecot().plainServer(), account.userName, password);
+        Pop3Account account = storeDovecotMailbox(*store, slot, messages, QStringLiteral("check"), password);
         reread();
         return account;
     }

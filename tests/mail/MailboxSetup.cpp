@@ -25,4 +25,20 @@ void storeMailbox(SettingsStore &store, int slot, const QString &server, const Q
     mailboxes.markCurrentFormat();
 }
 
+DovecotServer &runningDovecot()
+{
+    DovecotServer &server = DovecotServer::shared();
+    EXPECT_TRUE(server.isRunning()) << server.errorText().toStdString();
+    return server;
+}
+
+Pop3Account storeDovecotMailbox(SettingsStore &store, int slot, const QList<QByteArray> &messages,
+                                const QString &prefix, const QString &password)
+{
+    DovecotServer &server = runningDovecot();
+    const Pop3Account account = server.addUser(server.freshUserName(prefix), QStringLiteral("pw"), messages);
+    storeMailbox(store, slot, server.plainServer(), account.userName, password);
+    return account;
+}
+
 } // namespace tarnwell::test

@@ -34,21 +34,13 @@ protected:
         ASSERT_TRUE(session->start());
     }
 
-    DovecotServer &dovecot()
-    {
-        DovecotServer &server = DovecotServer::shared();
-        EXPECT_TRUE(server.isRunning()) << server.errorText().toStdString();
-        return server;
-    }
+    DovecotServer &dovecot() { return runningDovecot(); }
 
     // A new dovecot user with these messages, stored as mailbox `slot`; done before
     // start(), since the program reads the mailbox list when it starts.
     Pop3Account mailbox(int slot, const QList<QByteArray> &messages, const QString &password = QStringLiteral("pw"))
     {
-        const Pop3Account account =
-            dovecot().addUser(dovecot().freshUserName(QStringLiteral("win")), QStringLiteral("pw"), messages);
-        storeMailbox(*store, slot, dovecot().plainServer(), account.userName, password);
-        return account;
+        return storeDovecotMailbox(*store, slot, messages, QStringLiteral("win"), password);
     }
 
     TfrmMain &window() { return session->mainWindow(); }
